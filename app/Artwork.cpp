@@ -51,7 +51,7 @@ QPixmap welcome(QSize size)
     p.drawPixmap(0, (size.height() - clockSize) / 2, clock(clockSize));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    font.setPixelSize(size.height() / 6);
+    font.setPixelSize(size.height() / 8);
     p.setFont(font);
     p.setPen(Blue);
     const QRect text(clockSize + 10, 0, size.width() - clockSize - 10, size.height());
