@@ -1,12 +1,15 @@
 #include "app/UDm.h"
 
 #include "app/Messages.h"
+#include "app/PreparedStatement.h"
 #include "app/ProfileFile.h"
 #include "db/Tables.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 TDM* DM = nullptr;
@@ -133,37 +136,43 @@ void TDM::closeConnection()
 
 void TDM::fail(const QSqlError& error)
 {
-    static const QStringList lostLink = {QStringLiteral("2006"), QStringLiteral("2013"),
-                                         QStringLiteral("2055"), QStringLiteral("4031"),
-                                         QStringLiteral("1927")};
-    if (lostLink.contains(error.nativeErrorCode()))
-        closeConnection();
-    throw AppError(error.text());
+    fail(error.nativeErrorCode().toUInt(), error.text());
 }
 
-QSqlQuery& TDM::exec(const QString& sql, const SqlParams& params)
+void TDM::fail(unsigned code, const QString& text)
+{
+    // Server gone, link lost or connection killed: close, so the next access opens again.
+    static constexpr unsigned lostLink[] = {2006, 2013, 2055, 4031, 1927};
+    if (std::find(std::begin(lostLink), std::end(lostLink), code) != std::end(lostLink))
+        closeConnection();
+    throw AppError(text);
+}
+
+SqlResult TDM::exec(const QString& sql, const SqlParams& params)
 {
     QSqlDatabase db = MyConnection1();
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
-        QSqlQuery query(db);
-        if (!query.prepare(sql))
-            fail(query.lastError());
-        it = m_statements.insert(
-            sql, std::make_shared<Statement>(Statement{std::move(query), sqlPlaceholders(sql)}));
+        const QVariant handle = db.driver()->handle();
+        if (qstrcmp(handle.typeName(), "MYSQL*") != 0 &&
+            qstrcmp(handle.typeName(), "st_mysql*") != 0)
+            throw AppError(QStringLiteral("conexão sem cliente MySQL"));
+        auto statement = std::make_shared<PreparedStatement>(
+            *static_cast<st_mysql* const*>(handle.constData()), sql);
+        if (!statement->isValid())
+            fail(statement->error().code, statement->error().text);
+        it = m_statements.insert(sql, std::move(statement));
     }
-    Statement& statement = **it;
-    QSqlQuery& query = statement.query;
-    if (params.size() != statement.placeholders.size())
+    PreparedStatement& statement = **it;
+    if (params.size() != statement.names().size())
         throw std::logic_error("statement parameters do not match its placeholders");
-    for (const auto& [name, value] : params) {
-        if (!statement.placeholders.contains(name))
-            throw std::logic_error("statement has no placeholder :" + name.toStdString());
-        query.bindValue(QLatin1Char(':') + name, value);
-    }
-    if (!query.exec())
-        fail(query.lastError());
-    return query;
+    for (const auto& param : params)
+        if (!statement.names().contains(param.first))
+            throw std::logic_error("statement has no placeholder :" + param.first.toStdString());
+    SqlResult result;
+    if (!statement.execute(params, &result))
+        fail(statement.error().code, statement.error().text);
+    return result;
 }
 
 void TDM::execText(const QString& sql)
@@ -173,7 +182,7 @@ void TDM::execText(const QString& sql)
         fail(query.lastError());
 }
 
-QSqlQuery TDM::openTable(const QString& table, std::span<const ColumnDecl> columns)
+void TDM::openTable(const QString& table, std::span<const ColumnDecl> columns, QString* firstNome)
 {
     QSqlQuery query(MyConnection1());
     if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table)))
@@ -181,7 +190,8 @@ QSqlQuery TDM::openTable(const QString& table, std::span<const ColumnDecl> colum
     const QString fault = Tables::checkColumns(query.record(), table, columns);
     if (!fault.isEmpty())
         throw AppError(fault);
-    return query;
+    if (firstNome && query.next())
+        *firstNome = query.value(QStringLiteral("Nome")).toString();
 }
 
 void TDM::openSharedTables()
@@ -189,10 +199,8 @@ void TDM::openSharedTables()
     // In this order; a failure leaves that table and the ones after it closed.
     openTable(QStringLiteral("filial"), Tables::filial());
     m_filialOpen = true;
-    QSqlQuery configuracao = openTable(QStringLiteral("configuracao"), Tables::configuracao());
+    openTable(QStringLiteral("configuracao"), Tables::configuracao(), &m_configuracaoNome);
     m_configuracaoOpen = true;
-    if (configuracao.next())
-        m_configuracaoNome = configuracao.value(QStringLiteral("Nome")).toString();
     openTable(QStringLiteral("setup_i"), Tables::setupI());
     m_setupOpen = true;
 }

@@ -5,14 +5,17 @@
 #include <QObject>
 #include <QPair>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+
+#include "app/SqlResult.h"
 
 #include <memory>
 #include <span>
 
 struct ColumnDecl;
+class PreparedStatement;
+class QSqlError;
 
 class ProfileFile;
 
@@ -63,33 +66,29 @@ public:
     QSqlDatabase MyConnection1();
     bool isConnected() const;
 
-    // Runs a prepared statement (kept for the next call with the same text). Every
-    // placeholder of the text must get a value and every value a placeholder.
-    // Throws AppError with the server's text.
-    QSqlQuery& exec(const QString& sql, const SqlParams& params = {});
+    // Runs a prepared statement (kept for the next call with the same text) and reads its
+    // whole result. Every placeholder of the text must get a value and every value a
+    // placeholder. Throws AppError with the server's text.
+    SqlResult exec(const QString& sql, const SqlParams& params = {});
     // A statement without parameters sent as text (TRUNCATE, locks, transactions).
     void execText(const QString& sql);
 
     // Throws AppError for a failed statement; a lost link closes the connection first so
     // that the next access opens it again.
     [[noreturn]] void fail(const QSqlError& error);
+    [[noreturn]] void fail(unsigned code, const QString& text);
 
     void closeConnection();
 
 private:
-    struct Statement
-    {
-        QSqlQuery query;
-        QStringList placeholders;
-    };
-
     void applySettings();
     void openSharedTables();
-    QSqlQuery openTable(const QString& table, std::span<const ColumnDecl> columns);
+    void openTable(const QString& table, std::span<const ColumnDecl> columns,
+                   QString* firstNome = nullptr);
 
     QString m_connectionName;
     ConnectionSettings m_settings;
-    QHash<QString, std::shared_ptr<Statement>> m_statements;
+    QHash<QString, std::shared_ptr<PreparedStatement>> m_statements;
     bool m_filialOpen = false;
     bool m_configuracaoOpen = false;
     bool m_setupOpen = false;

@@ -3,8 +3,6 @@
 #include "app/Formats.h"
 #include "app/UDm.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 namespace {
@@ -56,7 +54,7 @@ void PunchList::refresh()
 
 void PunchList::append(const PunchRow& punch)
 {
-    QSqlQuery& insert =
+    const SqlResult insert =
         m_dm.exec(InsertSql, {
                                  {QStringLiteral("codigo"), punch.codigofuncionario},
                                  {QStringLiteral("nome"), punch.nomefuncionario},
@@ -66,15 +64,15 @@ void PunchList::append(const PunchRow& punch)
                                  {QStringLiteral("c"), punch.c},
                                  {QStringLiteral("senha"), punch.senha},
                              });
-    const int id = insert.lastInsertId().toInt();
+    const int id = static_cast<int>(insert.lastInsertId);
     replaceRows(read(), id, count());
 }
 
 QVector<PunchRow> PunchList::read() const
 {
-    QSqlQuery& query =
+    SqlResult query =
         m_dm.exec(SelectSql, {{QStringLiteral("MData"), m_date}, {QStringLiteral("Senha"), m_key}});
-    const QSqlRecord record = query.record();
+    const SqlResult& record = query;
     const int id = record.indexOf(QStringLiteral("id"));
     const int codigo = record.indexOf(QStringLiteral("codigofuncionario"));
     const int nome = record.indexOf(QStringLiteral("nomefuncionario"));
@@ -98,7 +96,6 @@ QVector<PunchRow> PunchList::read() const
         row.dataprocessamento = query.value(processed).toDateTime();
         rows.push_back(std::move(row));
     }
-    query.finish();
     return rows;
 }
 

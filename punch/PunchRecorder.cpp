@@ -3,9 +3,6 @@
 #include "app/UDm.h"
 #include "punch/PunchList.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
-
 const Clock& systemClock()
 {
     static const Clock clock;
@@ -15,13 +12,12 @@ const Clock& systemClock()
 void EmployeeLookup::open(const QString& key)
 {
     close();
-    QSqlQuery& query = m_dm.exec(QStringLiteral("SELECT CodigoFuncionario, NomeFuncionario, Foto "
-                                                "FROM Funcionario WHERE senha = :Senha"),
-                                 {{QStringLiteral("Senha"), key}});
+    SqlResult query = m_dm.exec(QStringLiteral("SELECT CodigoFuncionario, NomeFuncionario, Foto "
+                                               "FROM Funcionario WHERE senha = :Senha"),
+                                {{QStringLiteral("Senha"), key}});
     while (query.next())
         m_rows.push_back(
             {query.value(0).toInt(), query.value(1).toString(), query.value(2).toByteArray()});
-    query.finish();
 }
 
 QString punchKey(const QString& typed)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format
-  qt6-base-dev libqt6sql6-mysql qt6-translations-l10n
+  qt6-base-dev libqt6sql6-mysql libmariadb-dev pkg-config qt6-translations-l10n
   mariadb-server mariadb-client
   fonts-liberation xvfb xauth poppler-utils
 )

@@ -124,10 +124,10 @@ private slots:
         TDM dm(nullptr, "case");
         dm.DataModuleCreate(db.settings());
         db.sql("INSERT INTO ponto (data, senha) VALUES ('2026-01-02', 'A')");
-        QSqlQuery& upper = dm.exec("SELECT COUNT(*) FROM Ponto");
+        SqlResult upper = dm.exec("SELECT COUNT(*) FROM Ponto");
         QVERIFY(upper.next());
         QCOMPARE(upper.value(0).toInt(), 1);
-        QSqlQuery& lower = dm.exec("SELECT COUNT(*) FROM ponto");
+        SqlResult lower = dm.exec("SELECT COUNT(*) FROM ponto");
         QVERIFY(lower.next());
         QCOMPARE(lower.value(0).toInt(), 1);
     }
@@ -160,12 +160,12 @@ private slots:
     {
         TDM dm(nullptr, "lostlink");
         dm.DataModuleCreate(db.settings());
-        QSqlQuery& id = dm.exec("SELECT CONNECTION_ID()");
+        SqlResult id = dm.exec("SELECT CONNECTION_ID()");
         QVERIFY(id.next());
         const qlonglong connectionId = id.value(0).toLongLong();
         db.sql(QStringLiteral("KILL CONNECTION %1").arg(connectionId));
         QVERIFY_THROWS_EXCEPTION(AppError, dm.exec("SELECT CONNECTION_ID()"));
-        QSqlQuery& again = dm.exec("SELECT CONNECTION_ID()");
+        SqlResult again = dm.exec("SELECT CONNECTION_ID()");
         QVERIFY(again.next());
         QVERIFY(again.value(0).toLongLong() != connectionId);
     }
