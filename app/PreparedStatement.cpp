@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QTime>
 
 #include <errmsg.h>
@@ -215,8 +216,10 @@ PreparedStatement::PreparedStatement(st_mysql* connection, const QString& sql)
 {
     const QByteArray text = positional(sql, &m_positions).toUtf8();
     for (const QString& name : std::as_const(m_positions))
-        if (!m_names.contains(name))
+        if (!m_nameSet.contains(name)) {
+            m_nameSet.insert(name);
             m_names << name;
+        }
     m_stmt = mysql_stmt_init(connection);
     if (!m_stmt) {
         m_error = {CR_OUT_OF_MEMORY, QStringLiteral("out of memory")};
@@ -250,13 +253,13 @@ bool PreparedStatement::execute(const QList<QPair<QString, QVariant>>& values, S
     const size_t count = m_positions.size();
     std::vector<MYSQL_BIND> binds(count);
     std::vector<ParamBuffer> buffers(count);
-    for (size_t i = 0; i < count; ++i) {
-        QVariant value;
-        for (const auto& [name, v] : values)
-            if (name == m_positions[i])
-                value = v;
-        bindParam(binds[i], buffers[i], value);
-    }
+    QHash<QString, const QVariant*> byName;
+    byName.reserve(values.size());
+    for (const auto& [name, value] : values)
+        byName.insert(name, &value);
+    static const QVariant none;
+    for (size_t i = 0; i < count; ++i)
+        bindParam(binds[i], buffers[i], *byName.value(m_positions[i], &none));
     if ((count && mysql_stmt_bind_param(m_stmt, binds.data()) != 0) ||
         mysql_stmt_execute(m_stmt) != 0) {
         setError();

@@ -3,6 +3,7 @@
 #include "app/SqlResult.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -32,6 +33,7 @@ public:
     const Error& error() const { return m_error; }
     // Placeholder names in the order of their first appearance.
     const QStringList& names() const { return m_names; }
+    bool hasName(const QString& name) const { return m_nameSet.contains(name); }
 
     // Values by placeholder name (without colon). False on failure, with error() set.
     bool execute(const QList<QPair<QString, QVariant>>& values, SqlResult* result);
@@ -40,7 +42,8 @@ private:
     void setError();
 
     st_mysql_stmt* m_stmt = nullptr;
-    QStringList m_names;     // distinct names
+    QStringList m_names; // distinct names
+    QSet<QString> m_nameSet;
     QStringList m_positions; // the name at each '?'
     Error m_error;
 };

@@ -148,7 +148,7 @@ void TDM::fail(unsigned code, const QString& text)
     throw AppError(text);
 }
 
-SqlResult TDM::exec(const QString& sql, const SqlParams& params)
+SqlResult TDM::exec(const QString& sql, const SqlParams& params, Keep keep)
 {
     QSqlDatabase db = MyConnection1();
     auto it = m_statements.find(sql);
@@ -167,11 +167,15 @@ SqlResult TDM::exec(const QString& sql, const SqlParams& params)
     if (params.size() != statement.names().size())
         throw std::logic_error("statement parameters do not match its placeholders");
     for (const auto& param : params)
-        if (!statement.names().contains(param.first))
+        if (!statement.hasName(param.first))
             throw std::logic_error("statement has no placeholder :" + param.first.toStdString());
     SqlResult result;
-    if (!statement.execute(params, &result))
-        fail(statement.error().code, statement.error().text);
+    const bool ok = statement.execute(params, &result);
+    const PreparedStatement::Error error = statement.error();
+    if (keep == Keep::No)
+        m_statements.erase(it);
+    if (!ok)
+        fail(error.code, error.text);
     return result;
 }
 

@@ -69,7 +69,13 @@ public:
     // Runs a prepared statement (kept for the next call with the same text) and reads its
     // whole result. Every placeholder of the text must get a value and every value a
     // placeholder. Throws AppError with the server's text.
-    SqlResult exec(const QString& sql, const SqlParams& params = {});
+    // Keep::No for texts that are seldom sent again (built for a number of rows).
+    enum class Keep
+    {
+        Yes,
+        No
+    };
+    SqlResult exec(const QString& sql, const SqlParams& params = {}, Keep keep = Keep::Yes);
     // A statement without parameters sent as text (TRUNCATE, locks, transactions).
     void execText(const QString& sql);
 

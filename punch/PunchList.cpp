@@ -72,17 +72,22 @@ QVector<PunchRow> PunchList::read() const
 {
     SqlResult query =
         m_dm.exec(SelectSql, {{QStringLiteral("MData"), m_date}, {QStringLiteral("Senha"), m_key}});
-    const SqlResult& record = query;
-    const int id = record.indexOf(QStringLiteral("id"));
-    const int codigo = record.indexOf(QStringLiteral("codigofuncionario"));
-    const int nome = record.indexOf(QStringLiteral("nomefuncionario"));
-    const int data = record.indexOf(QStringLiteral("data"));
-    const int hora = record.indexOf(QStringLiteral("hora"));
-    const int foto = record.indexOf(QStringLiteral("foto"));
-    const int c = record.indexOf(QStringLiteral("c"));
-    const int senha = record.indexOf(QStringLiteral("senha"));
-    const int processed = record.indexOf(QStringLiteral("dataprocessamento"));
+    return fromResult(query);
+}
+
+QVector<PunchRow> PunchList::fromResult(SqlResult& query)
+{
+    const int id = query.indexOf(QStringLiteral("id"));
+    const int codigo = query.indexOf(QStringLiteral("codigofuncionario"));
+    const int nome = query.indexOf(QStringLiteral("nomefuncionario"));
+    const int data = query.indexOf(QStringLiteral("data"));
+    const int hora = query.indexOf(QStringLiteral("hora"));
+    const int foto = query.indexOf(QStringLiteral("foto"));
+    const int c = query.indexOf(QStringLiteral("c"));
+    const int senha = query.indexOf(QStringLiteral("senha"));
+    const int processed = query.indexOf(QStringLiteral("dataprocessamento"));
     QVector<PunchRow> rows;
+    rows.reserve(query.size());
     while (query.next()) {
         PunchRow row;
         row.id = query.value(id).toInt();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+class SqlResult;
 class TDM;
 
 // One row of ponto.
@@ -59,6 +60,9 @@ public:
     int rowOfId(int id) const;
     QDate date() const { return m_date; }
     QString key() const { return m_key; }
+
+    // Punch rows from a result of "SELECT * FROM ponto ...".
+    static QVector<PunchRow> fromResult(SqlResult& result);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
