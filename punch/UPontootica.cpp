@@ -165,6 +165,7 @@ TFrmPontootica::TFrmPontootica(QWidget* parent) : QDialog(parent)
     CRDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     CRDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CRDBGrid1->setTabKeyNavigation(true); // Tab walks the cells and rows
+    CRDBGrid1->verticalHeader()->setDefaultSectionSize(22);
     CRDBGrid1->horizontalHeader()->setFont(pixelFont(QStringLiteral("Arial"), 12, true));
     CRDBGrid1->horizontalHeader()->setSectionsClickable(true);
     CRDBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

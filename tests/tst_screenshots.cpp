@@ -1,6 +1,8 @@
 // Writes PNG pictures of the windows into build/screenshots, for a person to look at.
 #include "app/UDm.h"
 #include "app/UPrincipal.h"
+#include "correction/UAlteracaoPonto.h"
+#include "correction/ULiberacao.h"
 #include "punch/PunchList.h"
 #include "punch/UPontootica.h"
 #include "reports/ReportPainter.h"
@@ -10,8 +12,10 @@
 #include "tests/TestSupport.h"
 #include "timesheet/DaySheetBuilder.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
+#include <QTableView>
 #include <QToolButton>
 
 class TestScreenshots : public QObject
@@ -24,6 +28,7 @@ class TestScreenshots : public QObject
 
     void save(QWidget* widget, const QString& name)
     {
+        QTest::qWait(20); // let pending layouts and scrolls happen
         const QPixmap picture = widget->grab();
         QVERIFY(!picture.isNull());
         QVERIFY(picture.save(out.filePath(name + ".png")));
@@ -71,6 +76,23 @@ private slots:
         QTest::mouseClick(terminal.SpeedButton2, Qt::LeftButton);
         QCOMPARE(terminal.MyPonto->count(), 2);
         save(&terminal, "punch-terminal");
+    }
+
+    void correctionAfterASearch()
+    {
+        TFrmLiberacao release;
+        release.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&release));
+        save(&release, "release-dialog");
+
+        TFrmAlteracaoPonto correction;
+        correction.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&correction));
+        correction.DTI->setDate(QDate(2026, 11, 1));
+        correction.DTF->setDate(QDate(2026, 11, 30));
+        QTest::mouseClick(correction.TSpeedButton, Qt::LeftButton);
+        QVERIFY(correction.CRDBGrid2->model()->rowCount() > 15);
+        save(&correction, "correction-window");
     }
 
     void reportOfASampleMonth()
