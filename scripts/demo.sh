@@ -17,6 +17,7 @@ BUILD_DIR=$build "$root/scripts/build.sh"
 dir="$root/.demo-db"
 "$root/scripts/dbserver.sh" start "$dir" "$port" ponto
 trap '"$root/scripts/dbserver.sh" stop "$dir"' EXIT
+trap 'exit 130' INT TERM HUP
 "$build/db/ponto-sample-data" 127.0.0.1 "$port" ponto
 
 printf '[LOCAL]\r\nPORTA=%s\r\nSERVIDOR=127.0.0.1\r\nBANCO=ponto\r\n' "$port" >"$build/app/Admin.ini"

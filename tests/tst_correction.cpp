@@ -447,6 +447,21 @@ private slots:
         QCOMPARE(punches(), 1);
     }
 
+    void typingWithTheListOpenMovesToTheName()
+    {
+        TFrmAlteracaoPonto w;
+        w.show();
+        w.RxLookupEdit1->showPopup();
+        QTest::keyClicks(w.RxLookupEdit1->view(), "b");
+        QCOMPARE(w.RxLookupEdit1->view()->currentIndex().data().toString(), QString("Bia Souza"));
+        QTest::keyClick(w.RxLookupEdit1->view(), Qt::Key_Return);
+        QCOMPARE(w.myCarro->currentName(), QString("Bia Souza"));
+        QCOMPARE(w.RxLookupEdit1->currentText(), QString("Bia Souza"));
+        // Typing with the list closed changes the text only.
+        QTest::keyClicks(w.RxLookupEdit1->lineEdit(), " e outra");
+        QCOMPARE(w.myCarro->currentName(), QString("Bia Souza"));
+    }
+
     void employeeListKeepsTheChoiceOnRereading()
     {
         TFrmAlteracaoPonto w;

@@ -6,6 +6,7 @@
 #include "punch/UPontootica.h"
 #include "tests/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -80,6 +81,16 @@ private slots:
         QCOMPARE(boxes.boxes.size(), 1);
         TFrmPrincipal window;
         QCOMPARE(window.windowTitle(), QString("EMPRESA :  - VERSÃO 18-03-2020 / 17:30 - "));
+    }
+
+    void qtTextsAreInPortuguese()
+    {
+        QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No |
+                                                             QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QString("Sim"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QString("Não"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QString("Cancelar"));
+        QCOMPARE(QLocale().toString(QDate(2026, 3, 2), QLocale::ShortFormat), QString("02/03/2026"));
     }
 
     void frameHasNoCloseButtonAndXCloses()
