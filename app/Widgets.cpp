@@ -30,6 +30,7 @@ QFont pixelFont(const QString& family, int pixels, bool bold)
     return font;
 }
 
+#include <QDateEdit>
 #include <QLineEdit>
 
 void makePasswordEdit(QLineEdit* edit)
@@ -39,4 +40,29 @@ void makePasswordEdit(QLineEdit* edit)
     auto* style = new MiddleDotPasswordStyle();
     style->setParent(edit);
     edit->setStyle(style);
+}
+
+QLabel* placedLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                    const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    if (geometry.size().isEmpty()) {
+        label->move(geometry.topLeft());
+        label->adjustSize();
+    } else {
+        label->setGeometry(geometry);
+    }
+    return label;
+}
+
+QDateEdit* datePicker(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* picker = new QDateEdit(parent);
+    picker->setObjectName(name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    picker->setGeometry(geometry);
+    return picker;
 }

@@ -52,6 +52,12 @@ public:
     }
 };
 
+class QDateEdit;
 class QLineEdit;
 // Upper case, password dots: the password edits of the terminal and the release dialog.
 void makePasswordEdit(QLineEdit* edit);
+// A label at a place of the window; an empty size makes it fit its text.
+QLabel* placedLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                    const QFont& font);
+// A date picker in the short date format with a drop-down calendar.
+QDateEdit* datePicker(QWidget* parent, const QString& name, QRect geometry);

@@ -1,6 +1,7 @@
 // The day sheet build for one employee with a year of punches (365 dates x 4), against the
 // floor of the statements it cannot avoid, and with 10,000 and 1,000,000 rows in ponto.
 #include "app/UDm.h"
+#include "bench/BenchSupport.h"
 #include "tests/TestSupport.h"
 #include "timesheet/DaySheetBuilder.h"
 
@@ -13,24 +14,6 @@ namespace {
 
 const QDate First(2025, 1, 1);
 constexpr int Rounds = 21;
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <class Work> double medianMs(Work work)
-{
-    QList<double> times;
-    for (int i = 0; i < Rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times << t.nsecsElapsed() / 1e6;
-    }
-    return median(times);
-}
 
 void fillOthers(TestDatabase& db, int rows)
 {
@@ -63,7 +46,7 @@ double floorMs(TDM& dm, const QVector<DaySheetRow>& rows)
                << qMakePair("t" + n, QVariant(r.totalhoras)) << qMakePair("c" + n, QVariant(r.c));
     }
     const QString select = DaySheetBuilder::punchQuery(DaySheetVariant::Report);
-    return medianMs([&] {
+    return medianMs(Rounds, [&] {
         dm.execText("TRUNCATE TABLE pontocontadortemp");
         dm.exec(select, {{"DataI", First}, {"Dataf", First.addDays(364)}, {"Mnome", 1.0}});
         dm.exec(insert, params);
@@ -75,7 +58,7 @@ double floorMs(TDM& dm, const QVector<DaySheetRow>& rows)
 
 double buildMs(TDM& dm)
 {
-    return medianMs([&] {
+    return medianMs(Rounds, [&] {
         DaySheetBuilder(dm).build(1, "Ana", First, First.addDays(364), DaySheetVariant::Report);
     });
 }

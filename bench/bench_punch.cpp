@@ -1,6 +1,7 @@
 // Punch latency against the private server, as a ratio to a bare round trip, and how it
 // grows with the size of ponto. Prints its figures; asserts nothing.
 #include "app/UDm.h"
+#include "bench/BenchSupport.h"
 #include "punch/PunchList.h"
 #include "punch/PunchRecorder.h"
 #include "tests/TestSupport.h"
@@ -12,12 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // One round trip: a statement sent as text on the module's connection.
 double selectOneMedian(TDM& dm, int rounds)

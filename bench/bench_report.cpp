@@ -1,5 +1,6 @@
 // Preparing the report's pages is linear in the rows: 365 and 3,650 day-sheet rows, and the
 // time to write the 365-row report as PDF.
+#include "bench/BenchSupport.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportPainter.h"
 #include "tests/TestSupport.h"
@@ -29,19 +30,6 @@ ReportInput input(int rows)
         in.rows << row;
     }
     return in;
-}
-
-template <class Work> double medianMs(int rounds, Work work)
-{
-    QList<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace

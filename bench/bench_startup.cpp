@@ -3,6 +3,7 @@
 // which does what the program's main() does before its first window.
 #include "app/Application.h"
 #include "app/UDm.h"
+#include "bench/BenchSupport.h"
 #include "tests/TestSupport.h"
 
 #include <QElapsedTimer>
@@ -29,12 +30,6 @@ double msSinceProcessStart()
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6 - startTicks * 1e3 / sysconf(_SC_CLK_TCK);
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "correction/DaySheetModel.h"
 
+#include "app/ColumnTitles.h"
 #include "app/Formats.h"
 
 void DaySheetModel::setRows(QVector<DaySheetRow> rows)
@@ -34,11 +35,8 @@ QVariant DaySheetModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    static const char* titles[] = {"Data", "Chegada Manhã", "Saida Almoço", "Retorno Almoço",
-                                   "Saida Tarde"};
-    return section >= 0 && section < 5 ? QString::fromUtf8(titles[section]) : QVariant();
+    static const QStringList titles = {
+        QStringLiteral("Data"), QStringLiteral("Chegada Manhã"), QStringLiteral("Saida Almoço"),
+        QStringLiteral("Retorno Almoço"), QStringLiteral("Saida Tarde")};
+    return columnTitle(titles, section, role);
 }

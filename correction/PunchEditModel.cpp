@@ -1,5 +1,6 @@
 #include "correction/PunchEditModel.h"
 
+#include "app/ColumnTitles.h"
 #include "app/Formats.h"
 #include "app/Messages.h"
 #include "app/UDm.h"
@@ -292,10 +293,8 @@ QVariant PunchEditModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    static const char* titles[] = {"Data", "Codigo", "Nome do Funcionario", "Hora"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+    static const QStringList titles = {QStringLiteral("Data"), QStringLiteral("Codigo"),
+                                       QStringLiteral("Nome do Funcionario"),
+                                       QStringLiteral("Hora")};
+    return columnTitle(titles, section, role);
 }

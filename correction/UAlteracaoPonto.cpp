@@ -26,17 +26,6 @@
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, QPoint at,
-              const QFont& font)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 QTableView* grid(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* view = new QTableView(parent);
@@ -46,16 +35,6 @@ QTableView* grid(QWidget* parent, const QString& name, QRect geometry)
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view->verticalHeader()->setDefaultSectionSize(20);
     return view;
-}
-
-QDateEdit* datePicker(QWidget* parent, const QString& name, QRect geometry)
-{
-    auto* picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    picker->setGeometry(geometry);
-    return picker;
 }
 
 // Typing into a cell puts the punch into edit at once, as a data grid does, so Post and
@@ -170,17 +149,18 @@ TFrmAlteracaoPonto::TFrmAlteracaoPonto(QWidget* parent) : QDialog(parent)
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(0, 724 - 59, 950, 59);
     const QFont bold13 = pixelFont(QStringLiteral("MS Sans Serif"), 13, true);
-    LabelOpPagarTipoAberto = label(GroupBox1, QStringLiteral("LabelOpPagarTipoAberto"),
-                                   QStringLiteral("Nome do Funcionario"), {8, 16}, bold13);
+    LabelOpPagarTipoAberto =
+        placedLabel(GroupBox1, QStringLiteral("LabelOpPagarTipoAberto"),
+                    QStringLiteral("Nome do Funcionario"), QRect(8, 16, 0, 0), bold13);
     RxLookupEdit1 = new EmployeeLookupEdit(myCarro, GroupBox1);
     RxLookupEdit1->setObjectName(QStringLiteral("RxLookupEdit1"));
     RxLookupEdit1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));
     RxLookupEdit1->setGeometry(8, 32, 393, 24);
-    Label2 = label(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Data Inicial"), {416, 16},
-                   bold13);
+    Label2 = placedLabel(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Data Inicial"),
+                         QRect(416, 16, 0, 0), bold13);
     DTI = datePicker(GroupBox1, QStringLiteral("DTI"), QRect(408, 32, 89, 21));
-    Label3 =
-        label(GroupBox1, QStringLiteral("Label3"), QStringLiteral("Data Final"), {520, 16}, bold13);
+    Label3 = placedLabel(GroupBox1, QStringLiteral("Label3"), QStringLiteral("Data Final"),
+                         QRect(520, 16, 0, 0), bold13);
     DTF = datePicker(GroupBox1, QStringLiteral("DTF"), QRect(512, 32, 89, 21));
     TSpeedButton = new QToolButton(GroupBox1);
     TSpeedButton->setObjectName(QStringLiteral("TSpeedButton"));
@@ -191,10 +171,10 @@ TFrmAlteracaoPonto::TFrmAlteracaoPonto(QWidget* parent) : QDialog(parent)
     TSpeedButton->setAutoRaise(true);
     TSpeedButton->setCursor(Qt::PointingHandCursor);
     TSpeedButton->setGeometry(605, 16, 110, 37);
-    Label1 = label(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Total de Horas"), {729, 24},
-                   pixelFont(QStringLiteral("Arial"), 16, true));
-    Label4 = label(GroupBox1, QStringLiteral("Label4"), {}, {856, 24},
-                   pixelFont(QStringLiteral("Arial"), 19, true));
+    Label1 = placedLabel(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Total de Horas"),
+                         QRect(729, 24, 0, 0), pixelFont(QStringLiteral("Arial"), 16, true));
+    Label4 = placedLabel(GroupBox1, QStringLiteral("Label4"), {}, QRect(856, 24, 0, 0),
+                         pixelFont(QStringLiteral("Arial"), 19, true));
     Label4->resize(90, 24);
 
     setTabOrder(DTI, DTF);

@@ -105,8 +105,8 @@ int main(int argc, char** argv)
     for (const Person& person : People) {
         const QByteArray bytes = photo(person);
         q.bindValue(QStringLiteral(":nome"), QString::fromUtf8(person.name));
-        q.bindValue(QStringLiteral(":foto"), bytes.isNull() ? QVariant(QMetaType(QMetaType::QByteArray))
-                                                            : QVariant(bytes));
+        q.bindValue(QStringLiteral(":foto"),
+                    bytes.isNull() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(bytes));
         q.bindValue(QStringLiteral(":senha"), QString::fromLatin1(person.senha));
         q.bindValue(QStringLiteral(":ativo"), QString::fromLatin1(person.ativo));
         runPrepared(q);
@@ -143,8 +143,9 @@ int main(int argc, char** argv)
                     break;
                 q.bindValue(QStringLiteral(":codigo"), double(codes[i]));
                 q.bindValue(QStringLiteral(":nome"), QString::fromUtf8(person.name));
-                q.bindValue(QStringLiteral(":foto"), bytes.isNull() ? QVariant(QMetaType(QMetaType::QByteArray))
-                                                                    : QVariant(bytes));
+                q.bindValue(QStringLiteral(":foto"),
+                            bytes.isNull() ? QVariant(QMetaType(QMetaType::QByteArray))
+                                           : QVariant(bytes));
                 q.bindValue(QStringLiteral(":data"), day);
                 q.bindValue(QStringLiteral(":hora"), time.toString(QStringLiteral("HH:mm:ss")));
                 q.bindValue(QStringLiteral(":senha"), QString::fromLatin1(person.senha));

@@ -1,5 +1,6 @@
 #include "punch/PunchList.h"
 
+#include "app/ColumnTitles.h"
 #include "app/Formats.h"
 #include "app/UDm.h"
 
@@ -178,17 +179,7 @@ QVariant PunchList::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case ColData:
-        return QStringLiteral("Data");
-    case ColHora:
-        return QStringLiteral("Hora");
-    case ColNome:
-        return QStringLiteral("Nome do Funcionario");
-    }
-    return {};
+    static const QStringList titles = {QStringLiteral("Data"), QStringLiteral("Hora"),
+                                       QStringLiteral("Nome do Funcionario")};
+    return columnTitle(titles, section, role);
 }

@@ -27,19 +27,6 @@ namespace {
 
 const QString Attention = QStringLiteral("Atenção");
 
-QLabel* placedLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
-                    const QFont& font)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    if (geometry.size().isEmpty())
-        label->move(geometry.topLeft()), label->adjustSize();
-    else
-        label->setGeometry(geometry);
-    return label;
-}
-
 QToolButton* speedButton(QWidget* parent, const QString& name, const QString& caption,
                          const QPixmap& picture, QRect geometry)
 {

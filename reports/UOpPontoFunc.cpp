@@ -16,30 +16,6 @@
 
 TOpPontoFunc* OpPontoFunc = nullptr;
 
-namespace {
-
-QLabel* boldLabel(QWidget* parent, const QString& name, const QString& text, QPoint at)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, true));
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QDateEdit* datePicker(QWidget* parent, const QString& name, QRect geometry)
-{
-    auto* picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    picker->setGeometry(geometry);
-    return picker;
-}
-
-} // namespace
-
 TOpPontoFunc::TOpPontoFunc(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("OpPontoFunc"));
@@ -50,10 +26,13 @@ TOpPontoFunc::TOpPontoFunc(QWidget* parent) : QDialog(parent)
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     MyCarro = new EmployeeList(*DM, this);
-    OpPagarTipoAberto = boldLabel(this, QStringLiteral("OpPagarTipoAberto"),
-                                  QStringLiteral("Nome do Funcionario"), {8, 8});
-    Label2 = boldLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Inicial"), {376, 8});
-    Label3 = boldLabel(this, QStringLiteral("Label3"), QStringLiteral("Data Final"), {480, 8});
+    const QFont bold = pixelFont(QStringLiteral("MS Sans Serif"), 13, true);
+    OpPagarTipoAberto = placedLabel(this, QStringLiteral("OpPagarTipoAberto"),
+                                    QStringLiteral("Nome do Funcionario"), QRect(8, 8, 0, 0), bold);
+    Label2 = placedLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Inicial"),
+                         QRect(376, 8, 0, 0), bold);
+    Label3 = placedLabel(this, QStringLiteral("Label3"), QStringLiteral("Data Final"),
+                         QRect(480, 8, 0, 0), bold);
     RxLookupEdit1 = new EmployeeLookupEdit(MyCarro, this);
     RxLookupEdit1->setObjectName(QStringLiteral("RxLookupEdit1"));
     RxLookupEdit1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13));

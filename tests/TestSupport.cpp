@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Artwork.h"
+#include "reports/ReportPreview.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -157,4 +158,13 @@ QByteArray samplePhoto(const char* format, QSize size)
     buffer.open(QIODevice::WriteOnly);
     Artwork::portrait(QStringLiteral("Teste Foto"), Qt::darkGreen, size).save(&buffer, format);
     return bytes;
+}
+
+QList<ReportPreview*> openPreviews()
+{
+    QList<ReportPreview*> list;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* preview = qobject_cast<ReportPreview*>(widget); preview && preview->isVisible())
+            list << preview;
+    return list;
 }

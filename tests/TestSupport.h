@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QTest>
 #include <QTime>
+#include <QTimer>
 
 // A fresh database on the test server (PONTO_TEST_PORT), named after the test program,
 // with the project's schema loaded. Fails the test run loudly when the server is missing.
@@ -67,6 +68,28 @@ public:
     QDateTime now() const override { return at; }
     QDateTime at;
 };
+
+// Runs the check on the next modal window of that class once it is open, then closes it
+// (unless the check did). Call it before the action that opens the window.
+template <class Dialog, class Check> void whenModalOpens(QObject* context, Check check)
+{
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, check] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        check(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll->start(10);
+}
+
+class ReportPreview;
+// The report previews that are open now.
+QList<ReportPreview*> openPreviews();
 
 // A picture in the given format ("PNG", "JPEG", "BMP").
 QByteArray samplePhoto(const char* format, QSize size = QSize(120, 130));

@@ -84,21 +84,6 @@ class TestCorrection : public QObject
         QTRY_VERIFY(!editor || QApplication::focusWidget() != editor); // committed a moment later
     }
 
-    template <class Dialog, class Check> void whenModalOpens(Check check)
-    {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll, check] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            check(dialog);
-            dialog->reject();
-        });
-        poll->start(10);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -145,7 +130,7 @@ private slots:
         QTest::keyClicks(dialog.Edit1, typed);
         bool opened = false, beneath = false;
         if (opens)
-            whenModalOpens<TFrmAlteracaoPonto>([&](TFrmAlteracaoPonto*) {
+            whenModalOpens<TFrmAlteracaoPonto>(this, [&](TFrmAlteracaoPonto*) {
                 opened = true;
                 beneath = dialog.isVisible();
             });

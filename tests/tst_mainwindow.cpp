@@ -21,18 +21,10 @@ class TestMainWindow : public QObject
     // Closes the next modal terminal after the checks have looked at it.
     template <class Check> void whenTerminalOpens(Check check)
     {
-        // A shortcut clicks its button a moment later, so look until the terminal is there.
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll, check] {
-            auto* terminal = qobject_cast<TFrmPontootica*>(QApplication::activeModalWidget());
-            if (!terminal)
-                return;
-            poll->deleteLater();
-            poll->stop();
+        whenModalOpens<TFrmPontootica>(this, [check](TFrmPontootica* terminal) {
             check(terminal);
             QTest::mouseClick(terminal->Panel5, Qt::LeftButton);
         });
-        poll->start(10);
     }
 
 private slots:
@@ -85,12 +77,13 @@ private slots:
 
     void qtTextsAreInPortuguese()
     {
-        QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No |
-                                                             QMessageBox::Cancel);
+        QMessageBox box(QMessageBox::Question, "t", "x",
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QString("Sim"));
         QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QString("Não"));
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QString("Cancelar"));
-        QCOMPARE(QLocale().toString(QDate(2026, 3, 2), QLocale::ShortFormat), QString("02/03/2026"));
+        QCOMPARE(QLocale().toString(QDate(2026, 3, 2), QLocale::ShortFormat),
+                 QString("02/03/2026"));
     }
 
     void frameHasNoCloseButtonAndXCloses()

@@ -46,18 +46,9 @@ ReportInput input(int dates, const QString& total = "176:00:00")
     return in;
 }
 
-QList<ReportPreview*> previews()
-{
-    QList<ReportPreview*> list;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<ReportPreview*>(widget); preview && preview->isVisible())
-            list << preview;
-    return list;
-}
-
 void closePreviews()
 {
-    for (ReportPreview* preview : previews())
+    for (ReportPreview* preview : openPreviews())
         preview->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -222,7 +213,7 @@ private slots:
         QTest::keyClick(&options, Qt::Key_Escape);
         QCOMPARE(options.result(), int(QDialog::Rejected));
         QVERIFY(!options.isVisible());
-        QVERIFY(previews().isEmpty());
+        QVERIFY(openPreviews().isEmpty());
     }
 
     void okWithoutPunchesShowsNothing()
@@ -233,7 +224,7 @@ private slots:
         QTest::mouseClick(options.BitBtn1, Qt::LeftButton);
         QVERIFY(!options.isVisible());
         QCOMPARE(options.result(), int(QDialog::Accepted));
-        QVERIFY(previews().isEmpty());
+        QVERIFY(openPreviews().isEmpty());
         QVERIFY(boxes.boxes.isEmpty());
     }
 
@@ -262,8 +253,8 @@ private slots:
             QTest::mouseClick(options.BitBtn1, Qt::LeftButton);
             QVERIFY(!options.isVisible());
             QCOMPARE(options.tothorasrel, QString("24:00:00"));
-            QCOMPARE(previews().size(), 1);
-            preview = previews().front();
+            QCOMPARE(openPreviews().size(), 1);
+            preview = openPreviews().front();
         }
         OpPontoFunc = nullptr;
         // The preview outlives the options window and the report form.
@@ -295,8 +286,8 @@ private slots:
         // the title carry that employee's name, not the typed text.
         QTest::keyClicks(options.RxLookupEdit1->lineEdit(), "Outra Pessoa");
         QTest::mouseClick(options.BitBtn1, Qt::LeftButton);
-        QCOMPARE(previews().size(), 1);
-        QCOMPARE(previews().front()->pages().front().find("RLLabel1")->text,
+        QCOMPARE(openPreviews().size(), 1);
+        QCOMPARE(openPreviews().front()->pages().front().find("RLLabel1")->text,
                  QString("Nome do Funcionario => Ana Lima"));
         QCOMPARE(db.scalar("SELECT nomefuncionario FROM pontocontadortemp").toString(),
                  QString("Ana Lima"));
@@ -314,7 +305,7 @@ private slots:
         QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].icon, QMessageBox::Critical);
         QVERIFY(!options.isVisible());
-        QVERIFY(previews().isEmpty());
+        QVERIFY(openPreviews().isEmpty());
     }
 };
 

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <memory>
+
 namespace {
 
 class PrivateServer
@@ -36,12 +38,15 @@ public:
     ConnectionSettings settings() const { return {m_port, "127.0.0.1", "ponto"}; }
     bool start() { return run({"start", m_dir.path(), QString::number(m_port), "ponto"}); }
     bool stop() { return run({"stop", m_dir.path()}); }
-    // Stops the server from another process after a delay, while this one is blocked.
-    void stopLater(int ms)
+    // Stops the server from another process after a delay, while this one is blocked; wait
+    // for the returned process before starting the server again.
+    std::unique_ptr<QProcess> stopLater(int ms)
     {
-        QProcess::startDetached("bash", {"-c", QStringLiteral("sleep %1; '%2' stop '%3'")
-                                                   .arg(ms / 1000.0)
-                                                   .arg(script(), m_dir.path())});
+        auto process = std::make_unique<QProcess>();
+        process->start("bash", {"-c", QStringLiteral("sleep %1; '%2' stop '%3'")
+                                          .arg(ms / 1000.0)
+                                          .arg(script(), m_dir.path())});
+        return process;
     }
 
     // Statements as the server's own root (on its socket), on a connection of the test's own.
@@ -77,15 +82,6 @@ private:
     QTemporaryDir m_dir;
     int m_port = 0;
 };
-
-QList<ReportPreview*> previews()
-{
-    QList<ReportPreview*> list;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<ReportPreview*>(widget); preview && preview->isVisible())
-            list << preview;
-    return list;
-}
 
 } // namespace
 
@@ -200,8 +196,9 @@ private slots:
             TOpPontoFunc options;
             OpPontoFunc = &options;
             options.show();
-            server.stopLater(700);
+            const auto stopping = server.stopLater(700);
             QTest::mouseClick(options.BitBtn1, Qt::LeftButton);
+            QVERIFY(stopping->waitForFinished(60000));
             OpPontoFunc = nullptr;
             QVERIFY(!options.isVisible());
         }
@@ -210,7 +207,7 @@ private slots:
         QSqlDatabase::removeDatabase("blocker");
         QCOMPARE(boxes.boxes.size(), 1);
         QCOMPARE(boxes.boxes[0].icon, QMessageBox::Critical);
-        QVERIFY(previews().isEmpty());
+        QVERIFY(openPreviews().isEmpty());
         QVERIFY(server.start());
         // Emptied before the failure, nothing half-written after it.
         QCOMPARE(server.sql("SELECT COUNT(*) FROM pontocontadortemp").toInt(), 0);
@@ -236,7 +233,7 @@ private slots:
         server.sql("GRANT DROP ON *.* TO 'root'@'127.0.0.1'");
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY2(boxes.boxes[0].text.contains("DROP"), qPrintable(boxes.boxes[0].text));
-        QVERIFY(previews().isEmpty());
+        QVERIFY(openPreviews().isEmpty());
         QCOMPARE(server.sql("SELECT COUNT(*) FROM pontocontadortemp").toInt(), 1);
         QCOMPARE(server.sql("SELECT COUNT(*) FROM ponto").toInt(), punches);
         QCOMPARE(server.sql("SELECT IS_FREE_LOCK('ponto.pontocontadortemp')").toInt(), 1);

@@ -55,22 +55,6 @@ class TestTerminal : public QObject
 
     int punchesInDb() { return db.scalar("SELECT COUNT(*) FROM ponto").toInt(); }
 
-    // Runs the check on the next modal window of the given class, then closes it.
-    template <class Dialog, class Check> void whenModalOpens(Check check)
-    {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll, check] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            poll->stop();
-            poll->deleteLater();
-            check(dialog);
-            dialog->reject();
-        });
-        poll->start(10);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -304,7 +288,7 @@ private slots:
         w.terminal.refreshTimer->setInterval(50);
         w.punch("A1");
         bool sawRefresh = false;
-        whenModalOpens<TFrmLiberacao>([&](TFrmLiberacao*) {
+        whenModalOpens<TFrmLiberacao>(this, [&](TFrmLiberacao*) {
             db.addPunch(ana, "Ana", today, "06:00:00", "A1");
             QTRY_COMPARE(w.terminal.CRDBGrid1->model()->rowCount(), 2);
             sawRefresh = true;
@@ -332,7 +316,7 @@ private slots:
     {
         Window w;
         TOpPontoFunc* seen = nullptr;
-        whenModalOpens<TOpPontoFunc>([&](TOpPontoFunc* options) {
+        whenModalOpens<TOpPontoFunc>(this, [&](TOpPontoFunc* options) {
             seen = options;
             QCOMPARE(OpPontoFunc, options);
         });
