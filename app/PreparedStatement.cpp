@@ -81,8 +81,13 @@ void bindParam(MYSQL_BIND& bind, ParamBuffer& buffer, const QVariant& value)
 {
     std::memset(&bind, 0, sizeof bind);
     bind.is_null = &buffer.isNull;
-    if (value.isNull() && value.metaType().id() != QMetaType::QString &&
-        value.metaType().id() != QMetaType::QByteArray) {
+    const int type = value.metaType().id();
+    // An empty variant, and an invalid date or time, are NULL (not 0000-00-00).
+    const bool invalidTemporal = (type == QMetaType::QDate && !value.toDate().isValid()) ||
+                                 (type == QMetaType::QTime && !value.toTime().isValid()) ||
+                                 (type == QMetaType::QDateTime && !value.toDateTime().isValid());
+    if (invalidTemporal ||
+        (value.isNull() && type != QMetaType::QString && type != QMetaType::QByteArray)) {
         buffer.isNull = 1;
         bind.buffer_type = MYSQL_TYPE_NULL;
         return;

@@ -240,7 +240,10 @@ QVariant PunchEditModel::data(const QModelIndex& index, int role) const
     case ColData:
         return Formats::shortDate(punch.data);
     case ColCodigo:
-        return isNew ? QString() : QString::number(punch.codigofuncionario, 'f', 0);
+        // A punch inserted here has no employee: its code is NULL in ponto.
+        return isNew || punch.codigofuncionario == 0
+                   ? QString()
+                   : QString::number(punch.codigofuncionario, 'f', 0);
     case ColNome:
         return punch.nomefuncionario;
     case ColHora:

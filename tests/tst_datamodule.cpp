@@ -156,6 +156,33 @@ private slots:
                  QStringList({"A", "b_2"}));
     }
 
+    void valuesTravelWithTheirKinds()
+    {
+        TDM dm(nullptr, "kinds");
+        dm.DataModuleCreate(db.settings());
+        dm.exec(
+            "INSERT INTO ponto (data, hora, foto, senha, c) VALUES (:d, :h, :f, :s, :c)",
+            {{"d", QDate()}, {"h", QString()}, {"f", QByteArray("")}, {"s", "Ação"}, {"c", 1.5}});
+        SqlResult row = dm.exec("SELECT data IS NULL, hora IS NULL, foto IS NULL, LENGTH(foto), "
+                                "senha, c, dataprocessamento, data, hora FROM ponto");
+        QVERIFY(row.next());
+        QCOMPARE(row.value(0).toInt(), 1); // an invalid date is NULL, never 0000-00-00
+        QCOMPARE(row.value(1).toInt(), 1);
+        QCOMPARE(row.value(2).toInt(), 0); // zero bytes are not NULL
+        QCOMPARE(row.value(3).toInt(), 0);
+        QCOMPARE(row.value(4).toString(), QString("Ação"));
+        QCOMPARE(row.value(5).toDouble(), 1.5);
+        QVERIFY(row.value(6).toDateTime().isValid());
+        QVERIFY(!row.value(7).toDate().isValid());
+        QVERIFY(row.value(8).toString().isNull());
+        // TIME past a day and negative comes back as its text.
+        SqlResult times = dm.exec("SELECT TIME('25:30:00'), TIME('-01:15:00'), TIME('08:00:40')");
+        QVERIFY(times.next());
+        QCOMPARE(times.value(0).toString(), QString("25:30:00"));
+        QCOMPARE(times.value(1).toString(), QString("-01:15:00"));
+        QCOMPARE(times.value(2).toString(), QString("08:00:40"));
+    }
+
     void lostLinkFailsOnceThenReconnects()
     {
         TDM dm(nullptr, "lostlink");
