@@ -16,4 +16,5 @@ public:
 
 private:
     EmployeeList* m_list;
+    QString m_keptText; // the text across a re-reading of the list
 };
