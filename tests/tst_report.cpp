@@ -277,6 +277,19 @@ private slots:
         QCOMPARE(db.scalar("SELECT COUNT(*) FROM pontocontadortemp").toInt(), sheetRows);
     }
 
+    void severalPreviewsStayOpen()
+    {
+        db.addPunch(ana, "Ana Lima", QDate::currentDate(), "08:00:00");
+        for (int i = 0; i < 2; ++i) {
+            TOpPontoFunc options;
+            options.show();
+            QTest::mouseClick(options.BitBtn1, Qt::LeftButton);
+        }
+        QCOMPARE(openPreviews().size(), 2);
+        for (ReportPreview* preview : openPreviews())
+            QCOMPARE(preview->pages().front().count("RLDBText2"), 1);
+    }
+
     void typedTextNamesNobody()
     {
         db.addPunch(ana, "Ana Lima", QDate::currentDate(), "08:00:00");
