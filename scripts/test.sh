@@ -21,13 +21,18 @@ free_port() {
 
 server_dir=$(mktemp -d "${TMPDIR:-/tmp}/ponto-test-db.XXXXXX")
 stop_server() {
+  # Tests that run servers of their own keep them under TMPDIR; one that crashed left it running.
+  for pid in "$server_dir"/tmp/*/pid; do
+    [ -f "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true
+  done
   "$root/scripts/dbserver.sh" stop "$server_dir" || true
-  rm -rf "$server_dir"
+  rm -rf "$server_dir" || true
 }
 trap stop_server EXIT
 
 port=$(free_port)
 "$root/scripts/dbserver.sh" start "$server_dir" "$port" ponto
-export PONTO_TEST_PORT=$port PONTO_TEST_SERVER_DIR=$server_dir
+mkdir -p "$server_dir/tmp"
+export PONTO_TEST_PORT=$port TMPDIR=$server_dir/tmp
 cd "$build"
 ctest --output-on-failure --timeout 600 "$@"
