@@ -274,7 +274,6 @@ bool PreparedStatement::execute(const QList<QPair<QString, QVariant>>& values, S
     MYSQL_RES* meta = mysql_stmt_result_metadata(m_stmt);
     if (!meta) {
         *result = SqlResult();
-        result->affectedRows = static_cast<qint64>(mysql_stmt_affected_rows(m_stmt));
         result->lastInsertId = static_cast<qint64>(mysql_stmt_insert_id(m_stmt));
         return true;
     }

@@ -20,15 +20,12 @@ public:
     // Moves to the next row; the first call moves to the first.
     bool next() { return ++m_at < m_rows.size(); }
     int size() const { return static_cast<int>(m_rows.size()); }
-    const QStringList& columns() const { return m_columns; }
     // Column index by name, without regard to case; -1 when there is none.
     int indexOf(const QString& name) const;
     QVariant value(int column) const { return m_rows.at(m_at).at(column); }
     QVariant value(const QString& name) const;
-    const QVector<QVector<QVariant>>& rows() const { return m_rows; }
 
     qint64 lastInsertId = 0;
-    qint64 affectedRows = 0;
 
 private:
     QStringList m_columns;

@@ -54,7 +54,6 @@ public:
     static QString profilePath();
 
     QString serverName() const { return m_settings.server; }
-    const ConnectionSettings& settings() const { return m_settings; }
 
     bool tbFilialOpen() const { return m_filialOpen; }
     bool tbConfiguracaoOpen() const { return m_configuracaoOpen; }

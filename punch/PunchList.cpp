@@ -26,10 +26,15 @@ PunchList::PunchList(TDM& dm, QObject* parent) : QAbstractTableModel(parent), m_
 
 void PunchList::open(const QDate& date, const QString& key)
 {
-    close();
     m_date = date;
     m_key = key;
-    QVector<PunchRow> rows = read();
+    QVector<PunchRow> rows;
+    try {
+        rows = read();
+    } catch (...) {
+        close(); // a failed opening leaves the list closed
+        throw;
+    }
     m_open = true;
     replaceRows(std::move(rows), 0, 0);
 }

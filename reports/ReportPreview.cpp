@@ -11,14 +11,14 @@
 #include <QToolBar>
 
 ReportPreview::ReportPreview(QVector<ReportPage> pages, QWidget* parent)
-    : QPrintPreviewDialog(parent), m_pages(std::move(pages)), m_printer(printer())
+    : QPrintPreviewDialog(parent), m_pages(std::move(pages))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::NonModal);
     setWindowTitle(QStringLiteral("Relatorio de Ponto do Funcionario no Periodo"));
-    m_printer->setFullPage(true);
-    m_printer->setPageLayout(ReportPainter::pageLayout());
-    m_printer->setDocName(windowTitle());
+    printer()->setFullPage(true); // the dialog's own printer
+    printer()->setPageLayout(ReportPainter::pageLayout());
+    printer()->setDocName(windowTitle());
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
 
     if (auto* toolbar = findChild<QToolBar*>()) {

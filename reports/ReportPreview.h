@@ -23,5 +23,4 @@ private:
     void paintPages(QPrinter* printer);
 
     QVector<ReportPage> m_pages;
-    QPrinter* m_printer; // the dialog's own
 };
