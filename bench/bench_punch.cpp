@@ -32,9 +32,11 @@ double selectOneMedian(TDM& dm, int rounds)
 // Each attempt punches a password of its own, so every list holds the day's one punch.
 double punchMedian(TestDatabase& db, TDM& dm, int rounds, int round)
 {
+    // The first punches after a bulk fill meet the server still flushing it: not timed.
+    constexpr int WarmUp = 100;
     const QByteArray photo = samplePhoto("JPEG");
     QStringList passwords;
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < WarmUp + rounds; ++i) {
         passwords << QStringLiteral("%1%2").arg(QChar('A' + round)).arg(i, 4, 10, QChar('0'));
         db.addEmployee(QStringLiteral("Funcionário %1").arg(passwords.back()), passwords.back(),
                        "S", photo);
@@ -42,12 +44,13 @@ double punchMedian(TestDatabase& db, TDM& dm, int rounds, int round)
     PunchList list(dm);
     EmployeeLookup lookup(dm);
     QList<double> times;
-    for (const QString& password : passwords) {
+    for (int i = 0; i < passwords.size(); ++i) {
         QElapsedTimer t;
         t.start();
-        if (RecordPunch(list, lookup, password) != prRecorded)
+        if (RecordPunch(list, lookup, passwords[i]) != prRecorded)
             qFatal("punch refused");
-        times << t.nsecsElapsed() / 1e3;
+        if (i >= WarmUp)
+            times << t.nsecsElapsed() / 1e3;
     }
     return median(times);
 }
@@ -63,6 +66,8 @@ double refreshMedian(TestDatabase& db, TDM& dm)
                {{"foto", photo}, {"hora", hora}});
     PunchList list(dm);
     list.open(QDate::currentDate(), "R4");
+    for (int i = 0; i < 100; ++i)
+        list.refresh(); // warm-up, not timed
     QList<double> times;
     for (int i = 0; i < 1000; ++i) {
         QElapsedTimer t;
